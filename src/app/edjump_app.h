@@ -1,0 +1,16 @@
+// The application: window mode for an empty command tail, otherwise the launch of the user's editor.
+#pragma once
+
+#include "application.h"
+
+#include <string>
+
+class CEdjumpApp : public fw::Application {
+protected:
+    bool InitInstance() override;
+
+private:
+    void LaunchEditor();
+    // Asks the user for the editor settings; true with both texts once they are stored.
+    bool PromptForSettings(std::string& editorPath, std::string& commandTemplate);
+};

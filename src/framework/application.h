@@ -1,0 +1,54 @@
+// The application object: start-up with a command tail, the profile, the message loop and the end.
+#pragma once
+
+#include "profile.h"
+#include "recent_file_list.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace fw {
+
+class Application {
+public:
+    Application() = default;
+    virtual ~Application() = default;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Runs the whole life of the program; the process's exit code.
+    int Start(HINSTANCE instance, const char* commandTail, int showCommand);
+
+    HINSTANCE Instance() const { return m_hInstance; }
+    const std::string& AppTitle() const { return m_strAppTitle; }
+
+    std::string GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr) const;
+    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
+    void WriteProfileString(const char* section, const char* key, const std::string& value) const;
+    void WriteProfileInt(const char* section, const char* key, int value) const;
+    const Profile& GetProfile() const { return *m_profile; }
+
+    HWND m_pMainWnd = nullptr;
+    const char* m_lpCmdLine = "";
+    int m_nCmdShow = SW_SHOWDEFAULT;
+
+protected:
+    virtual bool InitInstance() = 0;
+    virtual int Run();
+    virtual int ExitInstance();
+
+    void LoadStdProfileSettings(std::size_t recentFiles);
+    void SaveStdProfileSettings() const;
+
+private:
+    HINSTANCE m_hInstance = nullptr;
+    std::string m_strCmdLine;
+    std::string m_strAppTitle;
+    std::unique_ptr<Profile> m_profile;
+    std::unique_ptr<RecentFileList> m_recentFiles;
+    int m_nPreviewPages = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,284 @@
+// The real EDJUMP.EXE in launcher mode, started with exact command lines; what the stand-in editor
+// received and what the profile holds afterwards are checked.
+#include "sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kDanaProfile[] = "[Executable]\r\nEditor=DANA.EXE\r\nCmdLine=%F+%R\r\n";
+
+std::string RecorderProfile(const Sandbox& box, const std::string& cmdLine)
+{
+    return "[Executable]\r\nEditor=" + box.RecorderPath() + "\r\nCmdLine=" + cmdLine + "\r\n";
+}
+
+// How many lines of the file open the section.
+int SectionCount(const std::string& bytes, const std::string& section)
+{
+    const std::string line = "[" + section + "]";
+    int count = 0;
+    for (std::size_t pos = bytes.find(line); pos != std::string::npos; pos = bytes.find(line, pos + 1)) {
+        if (pos == 0 || bytes[pos - 1] == '\n')
+            ++count;
+    }
+    return count;
+}
+
+void ExpectCleanExit(const Outcome& outcome)
+{
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitCode, 0u);
+}
+
+void ExpectOneLaunch(const Sandbox& box, const std::string& parameters)
+{
+    const std::vector<Record> records = box.Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].parameters, parameters);
+    EXPECT_EQ(records[0].show, SW_SHOW);
+}
+
+TEST(Launcher, RoadOfOneRequest)
+{
+    Sandbox box("LT_ROAD");
+    box.PutOnSearchPath("DANA.EXE");
+    box.SetProfile(kDanaProfile);
+
+    ExpectCleanExit(box.Run("/J120 C:\\src\\main.c"));
+
+    ExpectOneLaunch(box, "C:\\src\\main.c+120");
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "/J120 C:\\src\\main.c");
+    EXPECT_EQ(box.ProfileValue("Debug", "tag"), "120");
+    EXPECT_EQ(box.ProfileValue("Debug", "fn"), "C:\\src\\main.c");
+    EXPECT_EQ(box.ProfileValue("Executable", "Editor"), "DANA.EXE");
+}
+
+struct LaunchCase {
+    const char* name;
+    std::string cmdLine;    // stored template; nullptr-like "<none>" leaves the key out
+    std::string tail;
+    std::string expected;   // "" means nothing is launched
+};
+
+const std::string kSjisWithYen = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67.txt";  // 表示ソフト.txt
+const std::string kLongFile = "C:\\" + std::string(3000, 'd') + "\\" + std::string(2000, 'f') + ".txt";
+const std::string kLongTemplate = "%F+%R -x " + std::string(700, 'o');
+
+const LaunchCase kLaunchCases[] = {
+    {"Qx", "%F,%R", "/J12 a.txt", "a.txt,12"},
+    {"SmallOption", "%F+%R", "/j12 a.txt", "a.txt+12"},
+    {"TextBeforeOption", "%F+%R", "-x /J7 a.txt", "a.txt+7"},
+    {"NoTemplateGivesFileAlone", "<none>", "/J12 a.txt", "a.txt"},
+    {"NoFileNothingLaunched", "%F", "/J12", ""},
+    {"ForwardSlashPathKept", "%F+%R", "/J10 c:/jp/a.txt", "c:/jp/a.txt+10"},
+    {"QuotedPathKeptWhole", "%F+%R", "/J5 \"C:\\My Docs\\a.txt\"", "\"C:\\My Docs\\a.txt\"+5"},
+    {"MacroInFileNameIsText", "%F+%R", "/J5 a%rb.txt", "a%rb.txt+5"},
+    {"NoJumpPassesTailUnchanged", "%F+%R", "a.txt", "a.txt"},
+    {"NoJumpPercentKept", "%F+%R", "100%Free.txt", "100%Free.txt"},
+    {"NoJumpForwardSlashPath", "%F+%R", "D:/jobs/plan.txt", "D:/jobs/plan.txt"},
+    {"NoJumpMacrosOnly", "%F+%R", "%F%R", "%F%R"},
+    {"ShiftJisFileName", "%F+%R", "/J3 " + kSjisWithYen, kSjisWithYen + "+3"},
+    {"LongParameterText", "%F+%R", "/J9 " + kLongFile, kLongFile + "+9"},
+    {"LongTemplateReadWhole", kLongTemplate, "/J9 a.txt", "a.txt+9 -x " + std::string(700, 'o')},
+};
+
+class LauncherCases : public testing::TestWithParam<LaunchCase> {};
+
+TEST_P(LauncherCases, HandsTheEditorTheConvertedTail)
+{
+    const LaunchCase& c = GetParam();
+    Sandbox box("LC_" + std::string(c.name));
+    std::string profile = "[Executable]\r\nEditor=" + box.RecorderPath() + "\r\n";
+    if (c.cmdLine != "<none>")
+        profile += "CmdLine=" + c.cmdLine + "\r\n";
+    box.SetProfile(profile);
+
+    ExpectCleanExit(box.Run(c.tail));
+
+    if (c.expected.empty())
+        EXPECT_TRUE(box.Records().empty());
+    else
+        ExpectOneLaunch(box, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LauncherCases, testing::ValuesIn(kLaunchCases),
+                         [](const testing::TestParamInfo<LaunchCase>& info) { return info.param.name; });
+
+TEST(Launcher, TailWithoutJumpLeavesTheDebugTrailAlone)
+{
+    Sandbox box("LT_NOJUMP");
+    const std::string before = RecorderProfile(box, "%F+%R") + "[Debug]\r\nCL=/J1 old\r\ntag=1\r\nfn=old\r\n";
+    box.SetProfile(before);
+
+    ExpectCleanExit(box.Run("a.txt"));
+
+    ExpectOneLaunch(box, "a.txt");
+    EXPECT_EQ(box.ProfileBytes(), before);
+}
+
+TEST(Launcher, EmptyTokensAreWrittenAsEmptyValues)
+{
+    Sandbox box("LT_EMPTYTOK");
+    box.SetProfile(RecorderProfile(box, "%F") + "[Debug]\r\ntag=old\r\nfn=old\r\n");
+
+    ExpectCleanExit(box.Run("/J"));
+
+    EXPECT_TRUE(box.Records().empty());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "/J");
+    EXPECT_EQ(box.ProfileValue("Debug", "tag"), "");
+    EXPECT_EQ(box.ProfileValue("Debug", "fn"), "");
+}
+
+TEST(Launcher, NoEditorStoredLaunchesNothingAndWritesOnlyTheTrail)
+{
+    Sandbox box("LT_NOEDITOR");
+
+    ExpectCleanExit(box.Run("/J12 a.txt"));
+
+    EXPECT_TRUE(box.Records().empty());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "/J12 a.txt");
+    EXPECT_EQ(box.ProfileValue("Executable", "Editor"), "<missing>");
+    EXPECT_EQ(box.ProfileValue("Executable", "CmdLine"), "<missing>");
+}
+
+TEST(Launcher, SectionAndKeyNamesIgnoreCase)
+{
+    Sandbox box("LT_CASE");
+    box.SetProfile("[executable]\r\nEDITOR=" + box.RecorderPath() + "\r\ncmdline=%F,%R\r\n");
+
+    ExpectCleanExit(box.Run("/J4 b.txt"));
+
+    ExpectOneLaunch(box, "b.txt,4");
+}
+
+TEST(Launcher, ProfileFollowsTheProgramsName)
+{
+    Sandbox configured("LT_NAMEA");
+    Sandbox other("LT_NAMEB");
+    configured.SetProfile(RecorderProfile(configured, "%F+%R"));
+
+    ExpectCleanExit(other.Run("/J1 a.txt"));
+
+    EXPECT_TRUE(other.Records().empty());
+    EXPECT_EQ(other.ProfileValue("Debug", "CL"), "/J1 a.txt");
+    EXPECT_EQ(configured.ProfileValue("Debug", "CL"), "<missing>");
+}
+
+TEST(Launcher, LineBreaksInTheTailCannotForgeProfileEntries)
+{
+    Sandbox box("LT_CRLF");
+    box.SetProfile(RecorderProfile(box, "%F+%R"));
+
+    ExpectCleanExit(box.Run("/J1 a.txt\r\n[Executable]\r\nEditor=EVIL.EXE\r\n"));
+
+    EXPECT_EQ(box.ProfileValue("Executable", "Editor"), box.RecorderPath());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "/J1 a.txt  [Executable]  Editor=EVIL.EXE  ");
+    EXPECT_EQ(SectionCount(box.ProfileBytes(), "Executable"), 1);
+}
+
+TEST(Launcher, TrailReadsBackAsWritten)
+{
+    struct {
+        std::string tail, line, file;
+    } const cases[] = {
+        {"'x' /J1 a'", "1", "a'"},
+        {"/J7 \"a b\"", "7", "\"a b\""},
+        {"/J8 x.txt  ", "8", "x.txt"},
+    };
+    Sandbox box("LT_ROUNDTRIP");
+    for (const auto& c : cases) {
+        box.SetProfile(RecorderProfile(box, "%F"));
+        ExpectCleanExit(box.Run(c.tail));
+        EXPECT_EQ(box.ProfileValue("Debug", "CL"), c.tail);
+        EXPECT_EQ(box.ProfileValue("Debug", "tag"), c.line);
+        EXPECT_EQ(box.ProfileValue("Debug", "fn"), c.file);
+    }
+}
+
+TEST(Launcher, StandardSettingsSurviveARun)
+{
+    Sandbox box("LT_STDSET");
+    const std::string before = RecorderProfile(box, "%F+%R") +
+                               "[Recent File List]\r\nFile1=C:\\a.txt\r\nFile3=C:\\c.txt\r\n"
+                               "[Settings]\r\nPreviewPages=2\r\n";
+    box.SetProfile(before);
+
+    ExpectCleanExit(box.Run("a.txt"));
+
+    EXPECT_EQ(box.ProfileBytes(), before);
+}
+
+TEST(Launcher, ZeroPreviewPagesIsNeverWritten)
+{
+    Sandbox box("LT_PREVIEW0");
+    box.SetProfile(RecorderProfile(box, "%F+%R") + "[Settings]\r\nPreviewPages=0\r\n");
+
+    ExpectCleanExit(box.Run("a.txt"));
+
+    EXPECT_EQ(box.ProfileValue("Settings", "PreviewPages"), "0");
+    EXPECT_EQ(box.ProfileValue("Recent File List", "File1"), "<missing>");
+}
+
+TEST(Launcher, QuotedProgramPathWithBlankAndNoArgumentsIsNoLaunch)
+{
+    Sandbox box("LT_QUOTED", "Program Files");
+    box.SetProfile(RecorderProfile(box, "%F+%R"));
+
+    ExpectCleanExit(box.RunCommandLine("\"" + box.ExePath() + "\""));
+
+    EXPECT_TRUE(box.Records().empty());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "<missing>");
+}
+
+TEST(Launcher, QuotedProgramPathWithBlankAndJumpOption)
+{
+    Sandbox box("LT_QUOTEDJ", "Program Files");
+    box.SetProfile(RecorderProfile(box, "%F+%R"));
+
+    ExpectCleanExit(box.RunCommandLine("\"" + box.ExePath() + "\" /J3 a.txt"));
+
+    ExpectOneLaunch(box, "a.txt+3");
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "/J3 a.txt");
+}
+
+TEST(Launcher, BlanksAfterTheNameAreAnEmptyTail)
+{
+    Sandbox box("LT_BLANKS");
+    box.SetProfile(RecorderProfile(box, "%F+%R"));
+
+    ExpectCleanExit(box.RunCommandLine("LT_BLANKS.EXE \t  "));
+
+    EXPECT_TRUE(box.Records().empty());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "<missing>");
+}
+
+TEST(Launcher, ConcurrentStartsKeepTheSettingsAndEachLaunch)
+{
+    Sandbox box("LT_CONCUR");
+    const std::string settings = RecorderProfile(box, "%F+%R");
+    box.SetProfile(settings);
+    std::vector<std::string> tails;
+    std::vector<std::string> expected;
+    for (int i = 10; i < 34; ++i) {
+        tails.push_back("/J" + std::to_string(i) + " f" + std::to_string(i) + ".txt");
+        expected.push_back("f" + std::to_string(i) + ".txt+" + std::to_string(i));
+    }
+
+    for (const Outcome& outcome : box.RunAtOnce(tails))
+        ExpectCleanExit(outcome);
+
+    std::vector<std::string> received;
+    for (const Record& record : box.Records())
+        received.push_back(record.parameters);
+    EXPECT_EQ(received, expected);
+    EXPECT_EQ(box.ProfileValue("Executable", "Editor"), box.RecorderPath());
+    EXPECT_EQ(box.ProfileValue("Executable", "CmdLine"), "%F+%R");
+    const std::string bytes = box.ProfileBytes();
+    EXPECT_EQ(SectionCount(bytes, "Executable"), 1) << bytes;
+    EXPECT_EQ(SectionCount(bytes, "Debug"), 1) << bytes;
+}
+
+}  // namespace
