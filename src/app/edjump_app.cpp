@@ -1,7 +1,10 @@
 #include "edjump_app.h"
 
+#include "settei_dialog.h"
+
 bool CEdjumpApp::InitInstance()
 {
+    SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadStdProfileSettings(4);
     if (m_lpCmdLine[0] == '\0')
         return true;
@@ -9,7 +12,12 @@ bool CEdjumpApp::InitInstance()
     return true;
 }
 
-bool CEdjumpApp::PromptForSettings(std::string&, std::string&)
+bool CEdjumpApp::PromptForSettings(std::string& editorPath, std::string& commandTemplate)
 {
-    return false;
+    CSetteiDialog dialog(*this);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    editorPath = dialog.m_strEditor;
+    commandTemplate = dialog.m_strCmdLine;
+    return true;
 }

@@ -25,6 +25,21 @@ std::string ModulePath(HINSTANCE instance)
 
 }  // namespace
 
+Application::~Application()
+{
+    if (m_dialogBrush)
+        DeleteObject(m_dialogBrush);
+}
+
+void Application::SetDialogBkColor(COLORREF background, COLORREF text)
+{
+    if (m_dialogBrush)
+        DeleteObject(m_dialogBrush);
+    m_dialogBrush = CreateSolidBrush(background);
+    m_dialogBackColor = background;
+    m_dialogTextColor = text;
+}
+
 int Application::Start(HINSTANCE instance, const char* commandTail, int showCommand)
 {
     m_hInstance = instance;

@@ -14,7 +14,7 @@ namespace fw {
 class Application {
 public:
     Application() = default;
-    virtual ~Application() = default;
+    virtual ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -29,6 +29,13 @@ public:
     void WriteProfileString(const char* section, const char* key, const std::string& value) const;
     void WriteProfileInt(const char* section, const char* key, int value) const;
     const Profile& GetProfile() const { return *m_profile; }
+
+    // The face and text colours of every dialog opened from now on.
+    void SetDialogBkColor(COLORREF background, COLORREF text);
+    bool HasDialogColors() const { return m_dialogBrush != nullptr; }
+    HBRUSH DialogBrush() const { return m_dialogBrush; }
+    COLORREF DialogBackColor() const { return m_dialogBackColor; }
+    COLORREF DialogTextColor() const { return m_dialogTextColor; }
 
     HWND m_pMainWnd = nullptr;
     const char* m_lpCmdLine = "";
@@ -49,6 +56,9 @@ private:
     std::unique_ptr<Profile> m_profile;
     std::unique_ptr<RecentFileList> m_recentFiles;
     int m_nPreviewPages = 0;
+    HBRUSH m_dialogBrush = nullptr;
+    COLORREF m_dialogBackColor = 0;
+    COLORREF m_dialogTextColor = 0;
 };
 
 }  // namespace fw

@@ -23,28 +23,6 @@ void RemoveFolderContents(const std::string& folder)
     FindClose(search);
 }
 
-struct Launch {
-    HANDLE job = nullptr;
-    PROCESS_INFORMATION process{};
-    bool started = false;
-};
-
-Launch StartInJob(const std::string& exePath, const std::string& commandLine)
-{
-    Launch launch;
-    launch.job = CreateJobObjectA(nullptr, nullptr);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string line = commandLine;
-    launch.started = CreateProcessA(exePath.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                    nullptr, nullptr, &startup, &launch.process);
-    if (launch.started) {
-        AssignProcessToJobObject(launch.job, launch.process.hProcess);
-        ResumeThread(launch.process.hThread);
-    }
-    return launch;
-}
-
 bool JobDrained(HANDLE job, DWORD deadline)
 {
     for (;;) {
@@ -52,31 +30,62 @@ bool JobDrained(HANDLE job, DWORD deadline)
         QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr);
         if (info.ActiveProcesses == 0)
             return true;
-        if (GetTickCount() > deadline)
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0)
             return false;
         Sleep(20);
     }
 }
 
-Outcome Finish(Launch& launch, DWORD deadline)
+}  // namespace
+
+RunningProgram::RunningProgram(const std::string& exePath, const std::string& commandLine)
+    : m_job(CreateJobObjectA(nullptr, nullptr))
 {
-    Outcome outcome;
-    if (!launch.started)
-        return outcome;
-    const DWORD now = GetTickCount();
-    const bool ended = WaitForSingleObject(launch.process.hProcess, deadline > now ? deadline - now : 0) ==
-                       WAIT_OBJECT_0;
-    GetExitCodeProcess(launch.process.hProcess, &outcome.exitCode);
-    outcome.finished = ended && JobDrained(launch.job, deadline);
-    if (!outcome.finished)
-        TerminateJobObject(launch.job, 99);
-    CloseHandle(launch.process.hThread);
-    CloseHandle(launch.process.hProcess);
-    CloseHandle(launch.job);
-    return outcome;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string line = commandLine;
+    m_started = CreateProcessA(exePath.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                               nullptr, &startup, &m_process);
+    if (m_started) {
+        AssignProcessToJobObject(m_job, m_process.hProcess);
+        ResumeThread(m_process.hThread);
+    }
 }
 
-}  // namespace
+RunningProgram::RunningProgram(RunningProgram&& other) noexcept
+    : m_job(other.m_job), m_process(other.m_process), m_started(other.m_started)
+{
+    other.m_job = nullptr;
+    other.m_process = PROCESS_INFORMATION{};
+    other.m_started = false;
+}
+
+RunningProgram::~RunningProgram()
+{
+    if (m_started)
+        Wait(0);
+    if (m_job)
+        CloseHandle(m_job);
+}
+
+Outcome RunningProgram::Wait(DWORD timeoutMs)
+{
+    Outcome outcome;
+    if (!m_started)
+        return outcome;
+    const DWORD deadline = GetTickCount() + timeoutMs;
+    const bool ended = WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    GetExitCodeProcess(m_process.hProcess, &outcome.exitCode);
+    outcome.finished = ended && JobDrained(m_job, deadline);
+    if (!outcome.finished) {
+        TerminateJobObject(m_job, 99);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+    m_started = false;
+    return outcome;
+}
 
 std::string TestBinaryDir()
 {
@@ -153,21 +162,25 @@ Outcome Sandbox::Run(const std::string& tail) const
     return RunCommandLine("\"" + m_exePath + "\" " + tail);
 }
 
+RunningProgram Sandbox::Start(const std::string& tail) const
+{
+    return RunningProgram(m_exePath, "\"" + m_exePath + "\" " + tail);
+}
+
 Outcome Sandbox::RunCommandLine(const std::string& commandLine) const
 {
-    Launch launch = StartInJob(m_exePath, commandLine);
-    return Finish(launch, GetTickCount() + kDeadlineMs);
+    return RunningProgram(m_exePath, commandLine).Wait(kDeadlineMs);
 }
 
 std::vector<Outcome> Sandbox::RunAtOnce(const std::vector<std::string>& tails) const
 {
-    std::vector<Launch> launches;
+    std::vector<RunningProgram> programs;
+    programs.reserve(tails.size());
     for (const std::string& tail : tails)
-        launches.push_back(StartInJob(m_exePath, "\"" + m_exePath + "\" " + tail));
-    const DWORD deadline = GetTickCount() + kDeadlineMs * 2;
+        programs.push_back(Start(tail));
     std::vector<Outcome> outcomes;
-    for (Launch& launch : launches)
-        outcomes.push_back(Finish(launch, deadline));
+    for (RunningProgram& program : programs)
+        outcomes.push_back(program.Wait(kDeadlineMs * 2));
     return outcomes;
 }
 

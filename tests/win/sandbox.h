@@ -17,6 +17,26 @@ struct Outcome {
     DWORD exitCode = 0xFFFFFFFF;
 };
 
+// A started program, held in a job so that whatever it starts is waited for too.
+class RunningProgram {
+public:
+    RunningProgram(const std::string& exePath, const std::string& commandLine);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    RunningProgram(RunningProgram&& other) noexcept;
+
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    DWORD ThreadId() const { return m_process.dwThreadId; }
+    // Waits for the program and everything it started; ends them all at the deadline.
+    Outcome Wait(DWORD timeoutMs = 30000);
+
+private:
+    HANDLE m_job = nullptr;
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+};
+
 std::string TestBinaryDir();
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -34,6 +54,7 @@ public:
     void PutOnSearchPath(const std::string& editorName) const;
 
     Outcome Run(const std::string& tail) const;
+    RunningProgram Start(const std::string& tail) const;
     // commandLine is handed to the process exactly as given.
     Outcome RunCommandLine(const std::string& commandLine) const;
     // Starts them all before waiting for any.
