@@ -37,5 +37,5 @@ void CEdjumpApp::LaunchEditor()
     const std::string parameters = option.found ? expand_template(commandText, option.file, option.line) : tail;
     if (parameters.empty())
         return;
-    ShellExecuteA(m_pMainWnd, nullptr, editorPath.c_str(), parameters.c_str(), nullptr, SW_SHOW);
+    ShellExecuteA(MainWindowHandle(), nullptr, editorPath.c_str(), parameters.c_str(), nullptr, SW_SHOW);
 }

@@ -1,7 +1,11 @@
 #include "application.h"
 
+#include "file_dialog.h"
+#include "window.h"
 #include "resource_string.h"
 #include "standard_ids.h"
+
+#include <commdlg.h>
 
 #include <vector>
 
@@ -25,6 +29,12 @@ std::string ModulePath(HINSTANCE instance)
 
 }  // namespace
 
+const MessageEntry Application::entries[] = {
+    OnCommand<&Application::OnAppExit>(ID_APP_EXIT),
+};
+
+const MessageMap Application::messageMap = MakeMessageMap(&CommandTarget::messageMap, Application::entries);
+
 Application::~Application()
 {
     if (m_dialogBrush)
@@ -46,7 +56,7 @@ int Application::Start(HINSTANCE instance, const char* commandTail, int showComm
     m_strCmdLine = commandTail ? commandTail : "";
     m_lpCmdLine = m_strCmdLine.c_str();
     m_nCmdShow = showCommand;
-    m_strAppTitle = LoadResourceString(instance, IDS_FW_APP_TITLE);
+    m_strAppTitle = LoadResourceString(instance, AFX_IDS_APP_TITLE);
     m_profile = std::make_unique<Profile>(Profile::NameForModule(ModulePath(instance)));
 
     InitInstance();
@@ -54,16 +64,76 @@ int Application::Start(HINSTANCE instance, const char* commandTail, int showComm
     return ExitInstance();
 }
 
+HWND Application::MainWindowHandle() const
+{
+    return m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+}
+
 int Application::Run()
 {
     if (!m_pMainWnd)
         PostQuitMessage(0);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    MSG msg{};
+    bool idle = true;
+    for (;;) {
+        if (idle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            OnIdle();
+            idle = false;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
+        if (!PreTranslateMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        idle = true;
     }
     return static_cast<int>(msg.wParam);
+}
+
+bool Application::PreTranslateMessage(MSG& msg) const
+{
+    return m_pMainWnd && m_pMainWnd->PreTranslateMessage(msg);
+}
+
+void Application::OnIdle() const
+{
+    if (m_pMainWnd)
+        m_pMainWnd->OnIdleUpdate();
+}
+
+void Application::AddDocTemplate(std::unique_ptr<SingleDocTemplate> docTemplate)
+{
+    m_docTemplate = std::move(docTemplate);
+}
+
+void Application::OnFileNew()
+{
+    if (m_docTemplate)
+        m_docTemplate->OpenDocumentFile(*this, std::string());
+}
+
+void Application::OnFileOpen()
+{
+    if (!m_docTemplate)
+        return;
+    FileDialog dialog(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, MainWindowHandle());
+    dialog.SetTitle("Open");
+    dialog.AddFilter("All Files (*.*)", "*.*");
+    if (dialog.DoModal() == IDOK)
+        m_docTemplate->OpenDocumentFile(*this, dialog.GetPathName());
+}
+
+void Application::OnAppExit()
+{
+    if (m_pMainWnd)
+        SendMessageA(m_pMainWnd->m_hWnd, WM_CLOSE, 0, 0);
+}
+
+void Application::AddToRecentFileList(const std::string& path)
+{
+    if (m_recentFiles)
+        m_recentFiles->Add(path);
 }
 
 int Application::ExitInstance()

@@ -1,6 +1,9 @@
-// The application object: start-up with a command tail, the profile, the message loop and the end.
+// The application object: start-up with a command tail, the profile, the document template,
+// the message loop and the end. It is the last stop of every command's route.
 #pragma once
 
+#include "command_target.h"
+#include "doc_template.h"
 #include "profile.h"
 #include "recent_file_list.h"
 
@@ -11,10 +14,12 @@
 
 namespace fw {
 
-class Application {
+class Window;
+
+class Application : public CommandTarget {
 public:
     Application() = default;
-    virtual ~Application();
+    ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -23,6 +28,7 @@ public:
 
     HINSTANCE Instance() const { return m_hInstance; }
     const std::string& AppTitle() const { return m_strAppTitle; }
+    HWND MainWindowHandle() const;
 
     std::string GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr) const;
     int GetProfileInt(const char* section, const char* key, int defaultValue) const;
@@ -37,24 +43,40 @@ public:
     COLORREF DialogBackColor() const { return m_dialogBackColor; }
     COLORREF DialogTextColor() const { return m_dialogTextColor; }
 
-    HWND m_pMainWnd = nullptr;
+    void AddToRecentFileList(const std::string& path);
+
+    Window* m_pMainWnd = nullptr;
     const char* m_lpCmdLine = "";
     int m_nCmdShow = SW_SHOWDEFAULT;
+
+    static const MessageMap messageMap;
 
 protected:
     virtual bool InitInstance() = 0;
     virtual int Run();
     virtual int ExitInstance();
+    const MessageMap* GetMessageMap() const override { return &messageMap; }
 
     void LoadStdProfileSettings(std::size_t recentFiles);
     void SaveStdProfileSettings() const;
+    void AddDocTemplate(std::unique_ptr<SingleDocTemplate> docTemplate);
+
+    // Handlers a program may put into its own map.
+    void OnFileNew();
+    void OnFileOpen();
 
 private:
+    void OnAppExit();
+    bool PreTranslateMessage(MSG& msg) const;
+    void OnIdle() const;
+
+    static const MessageEntry entries[];
     HINSTANCE m_hInstance = nullptr;
     std::string m_strCmdLine;
     std::string m_strAppTitle;
     std::unique_ptr<Profile> m_profile;
     std::unique_ptr<RecentFileList> m_recentFiles;
+    std::unique_ptr<SingleDocTemplate> m_docTemplate;
     int m_nPreviewPages = 0;
     HBRUSH m_dialogBrush = nullptr;
     COLORREF m_dialogBackColor = 0;

@@ -29,7 +29,7 @@ INT_PTR Dialog::DoModal()
 
 HWND Dialog::Owner() const
 {
-    return m_parent ? m_parent : m_app.m_pMainWnd;
+    return m_parent ? m_parent : m_app.MainWindowHandle();
 }
 
 void Dialog::UpdateData(bool saveAndValidate)

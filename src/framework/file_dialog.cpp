@@ -6,24 +6,33 @@
 
 namespace fw {
 
-FileDialog::FileDialog(const char* defaultExt, const char* fileName, DWORD flags, HWND owner)
-    : m_defaultExt(defaultExt ? defaultExt : ""), m_path(fileName ? fileName : ""), m_flags(flags), m_owner(owner)
+FileDialog::FileDialog(bool open, const char* defaultExt, const char* fileName, DWORD flags, HWND owner)
+    : m_open(open), m_defaultExt(defaultExt ? defaultExt : ""), m_path(fileName ? fileName : ""), m_flags(flags),
+      m_owner(owner)
 {
+}
+
+void FileDialog::AddFilter(const char* name, const char* pattern)
+{
+    m_filter.append(name).append(1, '\0').append(pattern).append(1, '\0');
 }
 
 INT_PTR FileDialog::DoModal()
 {
     std::vector<char> file(32768, '\0');
     m_path.copy(file.data(), file.size() - 1);
+    const std::string filter = m_filter.empty() ? m_filter : m_filter + '\0';
 
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = m_owner;
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrTitle = m_title.empty() ? nullptr : m_title.c_str();
     ofn.lpstrDefExt = m_defaultExt.empty() ? nullptr : m_defaultExt.c_str();
     ofn.Flags = m_flags | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn))
+    if (!(m_open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)))
         return IDCANCEL;
     m_path = file.data();
     // Windows appends the default extension to a name typed without one; Wine's dialog does not.

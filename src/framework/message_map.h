@@ -24,6 +24,12 @@ struct MessageMap {
     std::size_t count;
 };
 
+template <std::size_t N>
+constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageEntry (&entries)[N])
+{
+    return {base, entries, N};
+}
+
 template <class Handler>
 struct HandlerClass;
 template <class T, class R, class... Args>
@@ -35,37 +41,112 @@ template <auto Handler>
 using ClassOf = typename HandlerClass<decltype(Handler)>::type;
 
 template <auto Handler>
-LRESULT CommandThunk(CommandTarget& target, WPARAM, LPARAM)
+ClassOf<Handler>& Target(CommandTarget& target)
 {
-    (static_cast<ClassOf<Handler>&>(target).*Handler)();
+    return static_cast<ClassOf<Handler>&>(target);
+}
+
+// void Handler(): a command from a menu, an accelerator or a button's BN_CLICKED.
+template <auto Handler>
+LRESULT VoidThunk(CommandTarget& target, WPARAM, LPARAM)
+{
+    (Target<Handler>(target).*Handler)();
     return 0;
 }
 
-// A command from a menu, an accelerator, or a button's BN_CLICKED: void Handler().
 template <auto Handler>
 constexpr MessageEntry OnCommand(UINT id)
 {
-    return {WM_COMMAND, id, &CommandThunk<Handler>};
+    return {WM_COMMAND, id, &VoidThunk<Handler>};
 }
 
+// void Handler(): a message that carries nothing the handler needs (WM_CLOSE, WM_DESTROY, WM_PAINT).
+template <auto Handler>
+constexpr MessageEntry OnMessage(UINT message)
+{
+    return {message, 0, &VoidThunk<Handler>};
+}
+
+// HBRUSH Handler(HDC dc, HWND control): WM_CTLCOLOR...
 template <auto Handler>
 LRESULT CtlColorThunk(CommandTarget& target, WPARAM wParam, LPARAM lParam)
 {
     return reinterpret_cast<LRESULT>(
-        (static_cast<ClassOf<Handler>&>(target).*Handler)(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        (Target<Handler>(target).*Handler)(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
 }
 
-// WM_CTLCOLOR...: HBRUSH Handler(HDC dc, HWND control).
 template <auto Handler>
 constexpr MessageEntry OnCtlColor(UINT message)
 {
     return {message, 0, &CtlColorThunk<Handler>};
 }
 
-template <std::size_t N>
-constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageEntry (&entries)[N])
+// int Handler(CREATESTRUCTA* create): 0 to go on, -1 to refuse the window.
+template <auto Handler>
+LRESULT CreateThunk(CommandTarget& target, WPARAM, LPARAM lParam)
 {
-    return {base, entries, N};
+    return (Target<Handler>(target).*Handler)(reinterpret_cast<CREATESTRUCTA*>(lParam));
+}
+
+template <auto Handler>
+constexpr MessageEntry WmCreate()
+{
+    return {WM_CREATE, 0, &CreateThunk<Handler>};
+}
+
+// void Handler(UINT type, int width, int height)
+template <auto Handler>
+LRESULT SizeThunk(CommandTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    (Target<Handler>(target).*Handler)(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+    return 0;
+}
+
+template <auto Handler>
+constexpr MessageEntry WmSize()
+{
+    return {WM_SIZE, 0, &SizeThunk<Handler>};
+}
+
+// void Handler(UINT item, UINT flags, HMENU menu)
+template <auto Handler>
+LRESULT MenuSelectThunk(CommandTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    (Target<Handler>(target).*Handler)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+    return 0;
+}
+
+template <auto Handler>
+constexpr MessageEntry WmMenuSelect()
+{
+    return {WM_MENUSELECT, 0, &MenuSelectThunk<Handler>};
+}
+
+// void Handler(HMENU popup, bool systemMenu)
+template <auto Handler>
+LRESULT InitMenuPopupThunk(CommandTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    (Target<Handler>(target).*Handler)(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+    return 0;
+}
+
+template <auto Handler>
+constexpr MessageEntry WmInitMenuPopup()
+{
+    return {WM_INITMENUPOPUP, 0, &InitMenuPopupThunk<Handler>};
+}
+
+// LRESULT Handler(const NMHDR& header)
+template <auto Handler>
+LRESULT NotifyThunk(CommandTarget& target, WPARAM, LPARAM lParam)
+{
+    return (Target<Handler>(target).*Handler)(*reinterpret_cast<const NMHDR*>(lParam));
+}
+
+template <auto Handler>
+constexpr MessageEntry WmNotify()
+{
+    return {WM_NOTIFY, 0, &NotifyThunk<Handler>};
 }
 
 }  // namespace fw

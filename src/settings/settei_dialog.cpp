@@ -63,7 +63,7 @@ void CSetteiDialog::OnBrowse()
 {
     // What was typed so far is taken in first, so that choosing a program keeps a typed template.
     UpdateData(true);
-    fw::FileDialog dialog("EXE", "*.EXE", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_hWnd);
+    fw::FileDialog dialog(true, "EXE", "*.EXE", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_hWnd);
     if (dialog.DoModal() != IDOK)
         return;
     m_strEditor = dialog.GetPathName();

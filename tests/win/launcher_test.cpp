@@ -1,5 +1,6 @@
 // The real EDJUMP.EXE in launcher mode, started with exact command lines; what the stand-in editor
 // received and what the profile holds afterwards are checked.
+#include "gui.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -211,15 +212,29 @@ TEST(Launcher, ZeroPreviewPagesIsNeverWritten)
     EXPECT_EQ(box.ProfileValue("Recent File List", "File1"), "<missing>");
 }
 
-TEST(Launcher, QuotedProgramPathWithBlankAndNoArgumentsIsNoLaunch)
+// An empty tail means window mode: the main window opens, nothing is launched or traced.
+void ExpectWindowMode(const Sandbox& box, const std::string& commandLine)
+{
+    RunningProgram program(box.ExePath(), commandLine);
+    HWND frame = WaitForTopLevel([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == program.ProcessId() && IsWindowVisible(window) &&
+               WindowText(window) == Cp932(u8"Edjump - Windows アプリケーション EDJUMP");
+    });
+    ASSERT_NE(frame, nullptr);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ExpectCleanExit(program.Wait());
+    EXPECT_TRUE(box.Records().empty());
+    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "<missing>");
+}
+
+TEST(Launcher, QuotedProgramPathWithBlankAndNoArgumentsIsWindowMode)
 {
     Sandbox box("LT_QUOTED", "Program Files");
     box.SetProfile(RecorderProfile(box, "%F+%R"));
 
-    ExpectCleanExit(box.RunCommandLine("\"" + box.ExePath() + "\""));
-
-    EXPECT_TRUE(box.Records().empty());
-    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "<missing>");
+    ExpectWindowMode(box, "\"" + box.ExePath() + "\"");
 }
 
 TEST(Launcher, QuotedProgramPathWithBlankAndJumpOption)
@@ -238,10 +253,7 @@ TEST(Launcher, BlanksAfterTheNameAreAnEmptyTail)
     Sandbox box("LT_BLANKS");
     box.SetProfile(RecorderProfile(box, "%F+%R"));
 
-    ExpectCleanExit(box.RunCommandLine("LT_BLANKS.EXE \t  "));
-
-    EXPECT_TRUE(box.Records().empty());
-    EXPECT_EQ(box.ProfileValue("Debug", "CL"), "<missing>");
+    ExpectWindowMode(box, "LT_BLANKS.EXE \t  ");
 }
 
 TEST(Launcher, ConcurrentStartsKeepTheSettingsAndEachLaunch)

@@ -1,0 +1,10 @@
+#include "edjump_doc.h"
+
+void CEdjumpDoc::Serialize(fw::Archive&)
+{
+}
+
+bool CEdjumpDoc::OnNewDocument()
+{
+    return fw::Document::OnNewDocument();
+}
