@@ -133,3 +133,54 @@ std::string Cp932(const char* utf8)
     WideCharToMultiByte(932, 0, text.data(), -1, bytes.data(), length, nullptr, nullptr);
     return std::string(bytes.data());
 }
+
+RemoteBuffer::RemoteBuffer(DWORD processId, std::size_t size)
+    : m_process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
+      m_address(m_process ? VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE) : nullptr)
+{
+}
+
+RemoteBuffer::~RemoteBuffer()
+{
+    if (m_address)
+        VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    if (m_process)
+        CloseHandle(m_process);
+}
+
+std::string RemoteBuffer::Read(std::size_t size) const
+{
+    std::string bytes(size, '\0');
+    SIZE_T read = 0;
+    ReadProcessMemory(m_process, m_address, &bytes[0], size, &read);
+    bytes.resize(read);
+    return bytes;
+}
+
+namespace {
+
+DWORD ProcessOf(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+}  // namespace
+
+std::string StatusPaneText(HWND statusBar, int pane)
+{
+    RemoteBuffer buffer(ProcessOf(statusBar), 1024);
+    const LRESULT result = SendMessageA(statusBar, SB_GETTEXTA, pane, buffer.Address());
+    const std::string bytes = buffer.Read(LOWORD(result) + 1);
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+RECT ToolBarButtonRect(HWND toolBar, UINT command)
+{
+    RemoteBuffer buffer(ProcessOf(toolBar), sizeof(RECT));
+    RECT rect{};
+    if (SendMessageA(toolBar, TB_GETRECT, command, buffer.Address()))
+        buffer.Read(sizeof rect).copy(reinterpret_cast<char*>(&rect), sizeof rect);
+    return rect;
+}

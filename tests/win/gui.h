@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 
@@ -33,3 +35,24 @@ void PostKey(HWND target, UINT virtualKey);
 
 // The program's texts are code page 932 bytes; the tests write them readably in UTF-8.
 std::string Cp932(const char* utf8);
+
+// Memory in another process, for messages whose lParam points at a buffer the control fills in.
+class RemoteBuffer {
+public:
+    RemoteBuffer(DWORD processId, std::size_t size);
+    ~RemoteBuffer();
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(m_address); }
+    std::string Read(std::size_t size) const;
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+// The text of one pane of a status bar in another process.
+std::string StatusPaneText(HWND statusBar, int pane);
+// The rectangle of a tool bar button (by command id), in the tool bar's client coordinates.
+RECT ToolBarButtonRect(HWND toolBar, UINT command);
