@@ -359,26 +359,34 @@ const ControlRow kAboutControls[] = {
     {-1, kStatic, "HomePage: https://www.example.org/edjump/", 10, 150, 205, 8, kChild | SS_CENTER | WS_GROUP},
 };
 
-TEST_F(Resources, AboutBoxTemplate)
+struct DialogRow {
+    DWORD style;
+    short x, y, cx, cy;
+    const char* caption;
+    short pointSize;
+    const char* font;
+};
+
+void ExpectDialog(HMODULE module, int id, const DialogRow& expected, const ControlRow* rows, size_t count)
 {
     DialogTemplate dialog;
-    ASSERT_TRUE(ParseDialog(ResourceBytes(module, MAKEINTRESOURCEW(5), 100), dialog));   // RT_DIALOG
-    EXPECT_EQ(dialog.style, DWORD(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT));
+    ASSERT_TRUE(ParseDialog(ResourceBytes(module, MAKEINTRESOURCEW(5), id), dialog));   // RT_DIALOG
+    EXPECT_EQ(dialog.style, expected.style);
     EXPECT_EQ(dialog.exStyle, 0u);
-    EXPECT_EQ(dialog.x, 34);
-    EXPECT_EQ(dialog.y, 22);
-    EXPECT_EQ(dialog.cx, 217);
-    EXPECT_EQ(dialog.cy, 173);
+    EXPECT_EQ(dialog.x, expected.x);
+    EXPECT_EQ(dialog.y, expected.y);
+    EXPECT_EQ(dialog.cx, expected.cx);
+    EXPECT_EQ(dialog.cy, expected.cy);
     EXPECT_EQ(dialog.menu, "");
     EXPECT_EQ(dialog.windowClass, "");
-    EXPECT_EQ(dialog.caption, "EDJUMP のバージョン情報");
-    EXPECT_EQ(dialog.pointSize, 10);
-    EXPECT_EQ(dialog.font, "System");
+    EXPECT_EQ(dialog.caption, expected.caption);
+    EXPECT_EQ(dialog.pointSize, expected.pointSize);
+    EXPECT_EQ(dialog.font, expected.font);
 
-    ASSERT_EQ(dialog.controls.size(), std::size(kAboutControls));
+    ASSERT_EQ(dialog.controls.size(), count);
     for (size_t n = 0; n < dialog.controls.size(); ++n) {
         const DialogControl& control = dialog.controls[n];
-        const ControlRow& row = kAboutControls[n];
+        const ControlRow& row = rows[n];
         SCOPED_TRACE("control " + std::to_string(n));
         EXPECT_EQ(control.id, row.id);
         EXPECT_EQ(control.windowClass, row.windowClass);
@@ -391,6 +399,40 @@ TEST_F(Resources, AboutBoxTemplate)
         EXPECT_EQ(control.exStyle, 0u);
         EXPECT_EQ(control.extraBytes, 0);
     }
+}
+
+TEST_F(Resources, AboutBoxTemplate)
+{
+    const DialogRow about{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+                          34, 22, 217, 173, "EDJUMP のバージョン情報", 10, "System"};
+    ExpectDialog(module, 100, about, kAboutControls, std::size(kAboutControls));
+}
+
+// ---- Dialog 101, the settings dialog ----------------------------------------------------------
+
+const char kEdit[] = "#129";
+
+const ControlRow kSettingsControls[] = {
+    {1, kButton, "OK", 175, 75, 30, 14, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {2, kButton, "ｷｬﾝｾﾙ", 175, 90, 30, 14, kChild | BS_PUSHBUTTON | WS_TABSTOP},
+    {101, kEdit, "", 5, 20, 165, 13, kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {102, kButton, "参照(&B)", 175, 20, 30, 14, kChild | BS_PUSHBUTTON | WS_TABSTOP},
+    {103, kEdit, "", 5, 55, 160, 13, kChild | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+    {-1, kStatic, "実行ﾌｧｲﾙ", 5, 5, 40, 8, kChild | SS_LEFT | WS_GROUP},
+    {-1, kStatic, "ｺﾏﾝﾄﾞﾗｲﾝ指定", 5, 40, 55, 8, kChild | SS_LEFT | WS_GROUP},
+    {104, kButton, "Dana", 10, 85, 35, 10, kChild | BS_AUTOCHECKBOX | WS_TABSTOP},
+    {-1, kButton, "標準設定", 5, 75, 48, 40, kChild | BS_GROUPBOX},
+    {105, kButton, "QX", 10, 100, 35, 10, kChild | BS_AUTOCHECKBOX | WS_TABSTOP},
+    {-1, kStatic, "ｺﾏﾝﾄﾞﾗｲﾝでは以下のﾏｸﾛを使用してください。", 60, 75, 105, 20, kChild | SS_LEFT | WS_GROUP},
+    {-1, kStatic, "%F : ファイル名", 65, 100, 80, 8, kChild | SS_LEFT | WS_GROUP},
+    {-1, kStatic, "%R : 行番号", 65, 110, 70, 8, kChild | SS_LEFT | WS_GROUP},
+};
+
+TEST_F(Resources, SettingsDialogTemplate)
+{
+    const DialogRow settings{WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+                             0, 0, 209, 128, "設定", 10, "system"};
+    ExpectDialog(module, 101, settings, kSettingsControls, std::size(kSettingsControls));
 }
 
 // ---- Version resource 1 ---------------------------------------------------------------------
