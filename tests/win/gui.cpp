@@ -184,3 +184,9 @@ RECT ToolBarButtonRect(HWND toolBar, UINT command)
         buffer.Read(sizeof rect).copy(reinterpret_cast<char*>(&rect), sizeof rect);
     return rect;
 }
+
+HWND FileNameBox(HWND fileDialog)
+{
+    HWND box = GetDlgItem(fileDialog, 0x47C);
+    return box ? box : GetDlgItem(fileDialog, 0x480);
+}

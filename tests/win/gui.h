@@ -33,6 +33,9 @@ void SetItemText(HWND dialog, int id, const std::string& text);
 // A key pressed on the focused control of the dialog's thread.
 void PostKey(HWND target, UINT virtualKey);
 
+// The name box of the system's file dialogs: a combo box in the explorer style, else an edit box.
+HWND FileNameBox(HWND fileDialog);
+
 // The program's texts are code page 932 bytes; the tests write them readably in UTF-8.
 std::string Cp932(const char* utf8);
 

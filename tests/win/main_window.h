@@ -1,6 +1,7 @@
 // A start without arguments, stopped at its main window, for tests that drive it out of process.
 #pragma once
 
+#include "command_ids.h"
 #include "gui.h"
 #include "sandbox.h"
 
@@ -8,34 +9,12 @@
 
 #include <memory>
 
-enum : UINT {
-    kFileNew = 57600,
-    kFileOpen = 57601,
-    kFileSave = 57603,
-    kFileSaveAs = 57604,
-    kFilePrint = 57607,
-    kEditCopy = 57634,
-    kEditCut = 57635,
-    kEditPaste = 57637,
-    kAppAbout = 57664,
-    kAppExit = 57665,
-    kViewToolBar = 59392,
-    kViewStatusBar = 59393,
-    kSettings = 32768,
-};
 
 inline const char* const kAppTitle = u8"Windows アプリケーション EDJUMP";
 
 inline std::string Caption(const char* documentTitle)
 {
     return Cp932((std::string(documentTitle) + " - " + kAppTitle).c_str());
-}
-
-// The file dialogs' name box: a combo box in the explorer-style dialog, an edit box in the old one.
-inline HWND FileNameBox(HWND fileDialog)
-{
-    HWND box = GetDlgItem(fileDialog, 0x47C);
-    return box ? box : GetDlgItem(fileDialog, 0x480);
 }
 
 class MainWindow : public testing::Test {

@@ -1,5 +1,6 @@
 // Menu item states of the main window. Wine keeps menus inside their process, so this test runs the
 // program's own classes in a thread of its own process and drives the window from the test thread.
+#include "command_ids.h"
 #include "edjump_app.h"
 
 #include <gtest/gtest.h>
@@ -8,21 +9,6 @@
 
 namespace {
 
-enum : UINT {
-    kFileNew = 57600,
-    kFileOpen = 57601,
-    kFileSave = 57603,
-    kFileSaveAs = 57604,
-    kAppExit = 57665,
-    kEditUndo = 57643,
-    kEditCut = 57635,
-    kEditCopy = 57634,
-    kEditPaste = 57637,
-    kViewToolBar = 59392,
-    kViewStatusBar = 59393,
-    kAppAbout = 57664,
-    kSettings = 32768,
-};
 
 class MenuState : public testing::Test {
 protected:

@@ -258,45 +258,38 @@ TEST_F(SettingsPrompt, BlankEditorPathAndBlankTemplateAreStoredWhole)
     EXPECT_EQ(box->ProfileValue("Executable", "CmdLine"), "   ");
 }
 
-// The file dialog's name box: a combo box in the explorer-style dialog, an edit box in the old one.
-HWND FileNameBox(HWND fileDialog)
-{
-    HWND box = GetDlgItem(fileDialog, 0x47C);
-    return box ? box : GetDlgItem(fileDialog, 0x480);
-}
-
 TEST_F(SettingsPrompt, BrowseKeepsTheTypedTemplate)
 {
-    Open("SD_BROWSE");
-    SetItemText(dialog, kCmdLine, "-x %F");
-    SetItemText(dialog, kEditor, "typed.exe");
+    struct {
+        const char* name;
+        const char* chosen;  // nullptr: the file dialog is cancelled
+        std::string editor;
+    } const cases[] = {
+        {"SD_BROWSE", "myeditor", "\\myeditor.EXE"},
+        {"SD_BROWSECANCEL", nullptr, "typed.exe"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(c.name);
+        SetItemText(dialog, kCmdLine, "-x %F");
+        SetItemText(dialog, kEditor, "typed.exe");
 
-    PostClick(dialog, kBrowse);
-    HWND files = WaitForOwnedDialog(dialog);
-    ASSERT_NE(files, nullptr);
-    EXPECT_EQ(WindowText(FileNameBox(files)), "*.EXE");
-    SetWindowTextA(FileNameBox(files), (box->Folder() + "\\myeditor").c_str());
-    PostMessageA(files, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitForGone(files));
+        PostClick(dialog, kBrowse);
+        HWND files = WaitForOwnedDialog(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(WindowText(FileNameBox(files)), "*.EXE");
+        if (c.chosen) {
+            // Typed without an extension, in a folder that exists; the file itself need not.
+            SetWindowTextA(FileNameBox(files), (box->Folder() + "\\" + c.chosen).c_str());
+            PostMessageA(files, WM_COMMAND, IDOK, 0);
+        } else {
+            PostMessageA(files, WM_COMMAND, IDCANCEL, 0);
+        }
+        ASSERT_TRUE(WaitForGone(files));
 
-    ExpectBoxes(box->Folder() + "\\myeditor.EXE", "-x %F", 0, 0);
-    CloseAndExpectCleanExit();
-}
-
-TEST_F(SettingsPrompt, CancelledBrowseLeavesWhatWasTyped)
-{
-    Open("SD_BROWSECANCEL");
-    SetItemText(dialog, kCmdLine, "-y %R");
-    SetItemText(dialog, kEditor, "typed.exe");
-
-    PostClick(dialog, kBrowse);
-    HWND files = WaitForOwnedDialog(dialog);
-    ASSERT_NE(files, nullptr);
-    PostMessageA(files, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitForGone(files));
-
-    ExpectBoxes("typed.exe", "-y %R", 0, 0);
-    CloseAndExpectCleanExit();
+        ExpectBoxes(c.chosen ? box->Folder() + c.editor : c.editor, "-x %F", 0, 0);
+        CloseAndExpectCleanExit();
+    }
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y)
