@@ -14,6 +14,8 @@ TEST_F(MainWindow, OpensWithBothBarsAndTheIdleMessage)
         EXPECT_EQ(StatusPaneText(statusBar, pane), "") << "pane " << pane << " with its key off";
     EXPECT_EQ(SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0), 10);
     EXPECT_EQ(SendMessageA(toolBar, TB_GETTOOLTIPS, 0, 0), 0);
+    // Files dropped onto the window are not taken.
+    EXPECT_FALSE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 TEST_F(MainWindow, ToolBarButtonsAreEnabledExactlyWhereACommandIsHandled)
