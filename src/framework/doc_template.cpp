@@ -58,10 +58,10 @@ bool SingleDocTemplate::CreateWindows(Application& app)
 {
     m_document.reset(m_newDocument());
     m_document->Attach(app, *this);
+    // A frame that fails to load has deleted itself.
     FrameWindow* frame = m_newFrame();
-    if (!frame->LoadFrame(app, *this, *m_document, m_newView)) {
-        return false;  // a frame that failed to create has deleted itself
-    }
+    if (!frame->LoadFrame(app, *this, *m_document, m_newView))
+        return false;
     m_frame = frame;
     app.m_pMainWnd = frame;
     return true;

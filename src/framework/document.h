@@ -14,7 +14,11 @@ class View;
 
 class Document : public CommandTarget {
 public:
-    void Attach(Application& app, SingleDocTemplate& docTemplate) { m_pApp = &app, m_pTemplate = &docTemplate; }
+    void Attach(Application& app, SingleDocTemplate& docTemplate)
+    {
+        m_pApp = &app;
+        m_pTemplate = &docTemplate;
+    }
     void SetView(View* view) { m_pView = view; }
     View* GetView() const { return m_pView; }
 
