@@ -157,24 +157,4 @@ void Application::SaveStdProfileSettings() const
         m_profile->WriteInt(kSettingsSection, kPreviewPagesKey, m_nPreviewPages);
 }
 
-std::string Application::GetProfileString(const char* section, const char* key, const char* defaultValue) const
-{
-    return m_profile->GetString(section, key, defaultValue);
-}
-
-int Application::GetProfileInt(const char* section, const char* key, int defaultValue) const
-{
-    return m_profile->GetInt(section, key, defaultValue);
-}
-
-void Application::WriteProfileString(const char* section, const char* key, const std::string& value) const
-{
-    m_profile->WriteString(section, key, value);
-}
-
-void Application::WriteProfileInt(const char* section, const char* key, int value) const
-{
-    m_profile->WriteInt(section, key, value);
-}
-
 }  // namespace fw

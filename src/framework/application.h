@@ -30,10 +30,7 @@ public:
     const std::string& AppTitle() const { return m_strAppTitle; }
     HWND MainWindowHandle() const;
 
-    std::string GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr) const;
-    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-    void WriteProfileString(const char* section, const char* key, const std::string& value) const;
-    void WriteProfileInt(const char* section, const char* key, int value) const;
+    // The profile named after the executable, where the program keeps its settings.
     const Profile& GetProfile() const { return *m_profile; }
 
     // The face and text colours of every dialog opened from now on.
