@@ -47,14 +47,17 @@ std::string PathFor(const std::string& fileName)
     return length > 0 && length < sizeof folder ? std::string(folder, length) + "\\" + fileName : fileName;
 }
 
-std::size_t FileSize(const std::string& path)
+// The most that a value read from the file can hold: no value is longer than the file that holds it.
+// Where the file cannot be measured, the platform found the value elsewhere, and a generous cap stands in.
+std::size_t LongestValueIn(const std::string& path)
 {
+    const std::size_t unmeasured = 64 << 20;
+    const std::size_t largest = 0x7FFFFFF0;  // beyond what a buffer size can say
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
-    // Beyond what a buffer size can say the reader could not go anyway.
-    return data.nFileSizeHigh != 0 || data.nFileSizeLow > 0x7FFFFFF0 ? 0x7FFFFFF0 : data.nFileSizeLow;
+        return unmeasured;
+    return data.nFileSizeHigh != 0 || data.nFileSizeLow > largest ? largest : data.nFileSizeLow;
 }
 
 std::string MutexNameFor(const std::string& fileName)
@@ -100,9 +103,8 @@ std::string Profile::GetString(const char* section, const char* key, const char*
                                                       static_cast<DWORD>(buffer.size()), m_fileName.c_str());
         const std::string read(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
         // The reader cuts silently at the buffer's end, and Wine's also drops the last character of a quoted
-        // value that just fills it: only a read with two bytes to spare is surely whole. No value is longer
-        // than the file that holds it, which ends the growing.
-        const std::size_t roomForAny = std::max(FileSize(m_path), fallback.size()) + 3;
+        // value that just fills it: only a read with two bytes to spare is surely whole.
+        const std::size_t roomForAny = std::max(LongestValueIn(m_path), fallback.size()) + 3;
         if (read.size() + 2 < buffer.size() || buffer.size() >= roomForAny)
             return read;
         try {
