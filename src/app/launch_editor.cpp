@@ -1,9 +1,28 @@
 #include "edjump_app.h"
 
+#include "character_count.h"
 #include "jump_option.h"
 #include "settings_store.h"
 
 #include <shellapi.h>
+
+namespace {
+
+// Characters of a command line, with its terminating zero.
+const std::size_t kLongestCommandLine = 32767;
+
+// Wine cuts a longer command line and starts the editor all the same, and a cut file name opens the wrong
+// file; Windows refuses it. Either way such a text is better not handed on at all.
+bool FitsOnCommandLine(const std::string& editorPath, const std::string& parameters)
+{
+    char found[MAX_PATH];
+    const DWORD length = SearchPathA(nullptr, editorPath.c_str(), ".exe", sizeof found, found, nullptr);
+    const std::size_t program = length > 0 && length < sizeof found ? length : CharacterCount(editorPath);
+    // The shell puts the program's path in quotation marks and a blank before the parameters.
+    return program + 3 + CharacterCount(parameters) + 1 <= kLongestCommandLine;
+}
+
+}  // namespace
 
 // Launcher mode: converts the tail, starts the editor through the shell and never reports anything.
 void CEdjumpApp::LaunchEditor()
@@ -35,7 +54,7 @@ void CEdjumpApp::LaunchEditor()
 
     // A tail without a jump option reaches the editor as it came: its percent signs are not macros.
     const std::string parameters = option.found ? expand_template(commandText, option.file, option.line) : tail;
-    if (parameters.empty())
+    if (parameters.empty() || !FitsOnCommandLine(editorPath, parameters))
         return;
     ShellExecuteA(MainWindowHandle(), nullptr, editorPath.c_str(), parameters.c_str(), nullptr, SW_SHOW);
 }

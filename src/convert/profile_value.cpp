@@ -2,9 +2,11 @@
 
 namespace {
 
-bool is_blank(char c)
+// What the reader drops around a value: blanks, tabs, and under Wine also vertical tab, form feed and the
+// DOS end-of-file byte.
+bool is_white(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 bool is_quote(char c)
@@ -23,7 +25,7 @@ std::string encode_profile_value(const std::string& value)
     }
     if (text.empty())
         return text;
-    const bool guard = is_blank(text.front()) || is_blank(text.back()) ||
+    const bool guard = is_white(text.front()) || is_white(text.back()) ||
                        (is_quote(text.front()) && text.back() == text.front());
     return guard ? '"' + text + '"' : text;
 }

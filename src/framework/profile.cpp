@@ -1,8 +1,11 @@
 #include "profile.h"
 
+#include "character_count.h"
 #include "profile_value.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <new>
 #include <vector>
 
 namespace fw {
@@ -29,6 +32,34 @@ private:
 
 namespace {
 
+// The platform hands a written value on as a counted string of at most this many characters: Windows
+// refuses a longer one, Wine cuts it to its length modulo 32768 or crashes.
+const std::size_t kLongestValue = 32766;
+
+// The platform looks for a name that is no full path in the Windows directory.
+std::string PathFor(const std::string& fileName)
+{
+    const bool full = (fileName.size() > 1 && fileName[1] == ':') || fileName.compare(0, 1, "\\") == 0;
+    if (full)
+        return fileName;
+    char folder[MAX_PATH];
+    const UINT length = GetWindowsDirectoryA(folder, sizeof folder);
+    return length > 0 && length < sizeof folder ? std::string(folder, length) + "\\" + fileName : fileName;
+}
+
+// The most that a value read from the file can hold: no value is longer than the file that holds it.
+// Where the file cannot be measured, the platform found the value elsewhere, and a generous cap stands in.
+std::size_t LongestValueIn(const std::string& path)
+{
+    const std::size_t unmeasured = 64 << 20;
+    const std::size_t largest = 0x7FFFFFF0;  // beyond what a buffer size can say
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return unmeasured;
+    return data.nFileSizeHigh != 0 || data.nFileSizeLow > largest ? largest : data.nFileSizeLow;
+}
+
 std::string MutexNameFor(const std::string& fileName)
 {
     // File names are compared without regard to case, so the lock is too.
@@ -41,7 +72,9 @@ std::string MutexNameFor(const std::string& fileName)
 }  // namespace
 
 Profile::Profile(std::string fileName)
-    : m_fileName(std::move(fileName)), m_mutex(CreateMutexA(nullptr, FALSE, MutexNameFor(m_fileName).c_str()))
+    : m_fileName(std::move(fileName)),
+      m_path(PathFor(m_fileName)),
+      m_mutex(CreateMutexA(nullptr, FALSE, MutexNameFor(m_fileName).c_str()))
 {
 }
 
@@ -62,16 +95,23 @@ std::string Profile::NameForModule(const std::string& modulePath)
 
 std::string Profile::GetString(const char* section, const char* key, const char* defaultValue) const
 {
+    const std::string fallback = defaultValue ? defaultValue : "";
     Lock lock(m_mutex);
-    // The reader cuts silently at the buffer's end, so a full buffer means: read again with more room.
     std::vector<char> buffer(512);
     for (;;) {
-        const DWORD length = GetPrivateProfileStringA(section, key, defaultValue ? defaultValue : "",
-                                                      buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                      m_fileName.c_str());
-        if (length + 1 < buffer.size())
-            return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
+        const DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), buffer.data(),
+                                                      static_cast<DWORD>(buffer.size()), m_fileName.c_str());
+        const std::string read(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
+        // The reader cuts silently at the buffer's end, and Wine's also drops the last character of a quoted
+        // value that just fills it: only a read with two bytes to spare is surely whole.
+        const std::size_t roomForAny = std::max(LongestValueIn(m_path), fallback.size()) + 3;
+        if (read.size() + 2 < buffer.size() || buffer.size() >= roomForAny)
+            return read;
+        try {
+            buffer.resize(std::min(buffer.size() * 2, roomForAny));
+        } catch (const std::bad_alloc&) {
+            return read;
+        }
     }
 }
 
@@ -84,6 +124,9 @@ int Profile::GetInt(const char* section, const char* key, int defaultValue) cons
 void Profile::WriteString(const char* section, const char* key, const std::string& value) const
 {
     const std::string stored = encode_profile_value(value);
+    // Rather the value stored before than a cut one.
+    if (stored.size() > kLongestValue && CharacterCount(stored) > kLongestValue)
+        return;
     Lock lock(m_mutex);
     WritePrivateProfileStringA(section, key, stored.c_str(), m_fileName.c_str());
 }

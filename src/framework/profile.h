@@ -24,7 +24,8 @@ public:
     // The whole stored value, however long.
     std::string GetString(const char* section, const char* key, const char* defaultValue) const;
     int GetInt(const char* section, const char* key, int defaultValue) const;
-    // Written so that the next read gives the value back, line breaks as blanks.
+    // Written so that the next read gives the value back, line breaks as blanks; a value too long for the
+    // platform to take whole is not written at all.
     void WriteString(const char* section, const char* key, const std::string& value) const;
     void WriteInt(const char* section, const char* key, int value) const;
 
@@ -32,6 +33,7 @@ private:
     class Lock;
 
     std::string m_fileName;
+    std::string m_path;
     HANDLE m_mutex;
 };
 

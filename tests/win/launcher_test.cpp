@@ -1,6 +1,8 @@
 // The real EDJUMP.EXE in launcher mode, started with exact command lines; what the stand-in editor
 // received and what the profile holds afterwards are checked.
+#include "expectations.h"
 #include "gui.h"
+#include "profile_text.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -10,37 +12,6 @@
 namespace {
 
 const char kDanaProfile[] = "[Executable]\r\nEditor=DANA.EXE\r\nCmdLine=%F+%R\r\n";
-
-std::string RecorderProfile(const Sandbox& box, const std::string& cmdLine)
-{
-    return "[Executable]\r\nEditor=" + box.RecorderPath() + "\r\nCmdLine=" + cmdLine + "\r\n";
-}
-
-// How many lines of the file open the section.
-int SectionCount(const std::string& bytes, const std::string& section)
-{
-    const std::string line = "[" + section + "]";
-    int count = 0;
-    for (std::size_t pos = bytes.find(line); pos != std::string::npos; pos = bytes.find(line, pos + 1)) {
-        if (pos == 0 || bytes[pos - 1] == '\n')
-            ++count;
-    }
-    return count;
-}
-
-void ExpectCleanExit(const Outcome& outcome)
-{
-    EXPECT_TRUE(outcome.finished);
-    EXPECT_EQ(outcome.exitCode, 0u);
-}
-
-void ExpectOneLaunch(const Sandbox& box, const std::string& parameters)
-{
-    const std::vector<Record> records = box.Records();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].parameters, parameters);
-    EXPECT_EQ(records[0].show, SW_SHOW);
-}
 
 TEST(Launcher, RoadOfOneRequest)
 {
@@ -254,32 +225,6 @@ TEST(Launcher, BlanksAfterTheNameAreAnEmptyTail)
     box.SetProfile(RecorderProfile(box, "%F+%R"));
 
     ExpectWindowMode(box, "LT_BLANKS.EXE \t  ");
-}
-
-TEST(Launcher, ConcurrentStartsKeepTheSettingsAndEachLaunch)
-{
-    Sandbox box("LT_CONCUR");
-    const std::string settings = RecorderProfile(box, "%F+%R");
-    box.SetProfile(settings);
-    std::vector<std::string> tails;
-    std::vector<std::string> expected;
-    for (int i = 10; i < 34; ++i) {
-        tails.push_back("/J" + std::to_string(i) + " f" + std::to_string(i) + ".txt");
-        expected.push_back("f" + std::to_string(i) + ".txt+" + std::to_string(i));
-    }
-
-    for (const Outcome& outcome : box.RunAtOnce(tails))
-        ExpectCleanExit(outcome);
-
-    std::vector<std::string> received;
-    for (const Record& record : box.Records())
-        received.push_back(record.parameters);
-    EXPECT_EQ(received, expected);
-    EXPECT_EQ(box.ProfileValue("Executable", "Editor"), box.RecorderPath());
-    EXPECT_EQ(box.ProfileValue("Executable", "CmdLine"), "%F+%R");
-    const std::string bytes = box.ProfileBytes();
-    EXPECT_EQ(SectionCount(bytes, "Executable"), 1) << bytes;
-    EXPECT_EQ(SectionCount(bytes, "Debug"), 1) << bytes;
 }
 
 }  // namespace

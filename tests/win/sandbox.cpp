@@ -207,7 +207,7 @@ std::vector<Record> Sandbox::Records() const
 
 std::string Sandbox::ProfileValue(const char* section, const char* key, const char* missing) const
 {
-    std::vector<char> buffer(1 << 16);
+    std::vector<char> buffer(1 << 20);
     const DWORD length = GetPrivateProfileStringA(section, key, missing, buffer.data(),
                                                   static_cast<DWORD>(buffer.size()), m_profilePath.c_str());
     return std::string(buffer.data(), length);
