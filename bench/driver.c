@@ -1,8 +1,11 @@
 /* Runs the commands of a list in turn, A B C A B C ..., and prints for each the median time from its start
    until it ended and until the editor it started was created. Every process a command starts is kept in a
    job, whose messages tell when each one was created and when the last one ended.
+   With --window in place of the editor's name, the commands are window programs instead: the times are
+   from the start until the main window is shown and the program waits for input, and until it ended
+   after being asked to close.
 
-   BENCH_DRIVER.EXE LIST RUNS WARMUP EDITOR_NAME, where LIST holds one "label|command line" per line. */
+   BENCH_DRIVER.EXE LIST RUNS WARMUP EDITOR_NAME|--window, where LIST holds one "label|command line" per line. */
 #include <windows.h>
 
 #include <stdio.h>
@@ -111,6 +114,65 @@ static int RunOnce(const char* commandLine, const char* editorName, double* exit
     return ended;
 }
 
+typedef struct {
+    DWORD processId;
+    HWND found;
+} WindowSearch;
+
+static BOOL CALLBACK FindShownWindow(HWND window, LPARAM context)
+{
+    WindowSearch* search = (WindowSearch*)context;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+/* One run of a window program: *readyMs when its main window was up and it waited for input, *exitMs when
+   it ended after WM_CLOSE; 0 when it did not get there within the deadline. */
+static int RunWindowOnce(const char* commandLine, double* readyMs, double* exitMs)
+{
+    STARTUPINFOA startup;
+    PROCESS_INFORMATION process;
+    char line[1024];
+    LARGE_INTEGER start;
+    WindowSearch search;
+    int ok = 0;
+
+    memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;
+    lstrcpynA(line, commandLine, sizeof line);
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessA(NULL, line, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+        fprintf(stderr, "cannot start: %s\n", commandLine);
+        return 0;
+    }
+    search.processId = process.dwProcessId;
+    search.found = NULL;
+    while (MsSince(start) < 30000) {
+        /* Idle before the window exists would be too early: wait for both. */
+        if (WaitForInputIdle(process.hProcess, 30000) != 0)
+            break;
+        EnumWindows(FindShownWindow, (LPARAM)&search);
+        if (search.found)
+            break;
+        Sleep(1);
+    }
+    if (search.found) {
+        *readyMs = MsSince(start);
+        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        ok = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+        *exitMs = MsSince(start);
+    }
+    if (!ok)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ok;
+}
+
 static int CompareDoubles(const void* a, const void* b)
 {
     const double x = *(const double*)a, y = *(const double*)b;
@@ -134,7 +196,7 @@ int main(int argc, char** argv)
     int runs, warmup, run, i;
 
     if (argc != 5 || !(list = fopen(argv[1], "r"))) {
-        fprintf(stderr, "usage: BENCH_DRIVER.EXE LIST RUNS WARMUP EDITOR_NAME\n");
+        fprintf(stderr, "usage: BENCH_DRIVER.EXE LIST RUNS WARMUP EDITOR_NAME|--window\n");
         return 2;
     }
     runs = atoi(argv[2]);
@@ -159,7 +221,9 @@ int main(int argc, char** argv)
         for (i = 0; i < count; ++i) {
             Command* c = &commands[i];
             double exitMs, editorMs;
-            if (!RunOnce(c->line, argv[4], &exitMs, &editorMs)) {
+            const int windowMode = strcmp(argv[4], "--window") == 0;
+            if (!(windowMode ? RunWindowOnce(c->line, &editorMs, &exitMs)
+                             : RunOnce(c->line, argv[4], &exitMs, &editorMs))) {
                 fprintf(stderr, "%s did not end within 30 s\n", c->label);
                 return 1;
             }

@@ -3,6 +3,7 @@
 #include "character_count.h"
 #include "jump_option.h"
 #include "settings_store.h"
+#include "system_function.h"
 
 #include <shellapi.h>
 
@@ -56,5 +57,7 @@ void CEdjumpApp::LaunchEditor()
     const std::string parameters = option.found ? expand_template(commandText, option.file, option.line) : tail;
     if (parameters.empty() || !FitsOnCommandLine(editorPath, parameters))
         return;
-    ShellExecuteA(MainWindowHandle(), nullptr, editorPath.c_str(), parameters.c_str(), nullptr, SW_SHOW);
+    // Only a launch needs the shell; the main window does not load it.
+    if (const auto shellExecute = fw::SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
+        shellExecute(MainWindowHandle(), nullptr, editorPath.c_str(), parameters.c_str(), nullptr, SW_SHOW);
 }

@@ -14,9 +14,6 @@ namespace {
 
 std::string DisplayName(const std::string& path)
 {
-    char title[MAX_PATH];
-    if (GetFileTitleA(path.c_str(), title, sizeof title) == 0)
-        return title;
     const std::size_t slash = path.find_last_of("\\/:");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }

@@ -1,5 +1,7 @@
 #include "file_dialog.h"
 
+#include "system_function.h"
+
 #include <commdlg.h>
 
 #include <vector>
@@ -32,7 +34,9 @@ INT_PTR FileDialog::DoModal()
     ofn.lpstrTitle = m_title.empty() ? nullptr : m_title.c_str();
     ofn.lpstrDefExt = m_defaultExt.empty() ? nullptr : m_defaultExt.c_str();
     ofn.Flags = m_flags | OFN_EXPLORER;
-    if (!(m_open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)))
+    const auto run = SystemFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", m_open ? "GetOpenFileNameA"
+                                                                                        : "GetSaveFileNameA");
+    if (!run || !run(&ofn))
         return IDCANCEL;
     m_path = file.data();
     // Windows appends the default extension to a name typed without one; Wine's dialog does not.

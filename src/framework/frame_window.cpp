@@ -5,6 +5,7 @@
 #include "resource_string.h"
 #include "standard_ids.h"
 #include "status_bar.h"
+#include "system_function.h"
 #include "tool_bar.h"
 #include "view.h"
 
@@ -42,8 +43,10 @@ bool FrameWindow::LoadFrame(Application& app, SingleDocTemplate& docTemplate, Do
     HINSTANCE instance = app.Instance();
     m_strTitle = docTemplate.DocString(0);
     m_hAccel = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(id));
+    // The tool bar and status bar classes come with the common controls.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (const auto init = SystemFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx"))
+        init(&controls);
     RegisterWindowClass(instance, kFrameClass, CS_DBLCLKS,
                         LoadIconA(instance, MAKEINTRESOURCEA(id)), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     // Until it exists, a frame that fails is deleted here rather than by its last message.

@@ -2,6 +2,7 @@
 
 #include "frame_window.h"
 #include "standard_ids.h"
+#include "system_function.h"
 
 #include <commctrl.h>
 
@@ -23,8 +24,11 @@ bool ToolBar::Create(FrameWindow& frame, DWORD style, UINT id)
 bool ToolBar::LoadBitmap(UINT bitmapId)
 {
     // The system maps the strip's black, greys and white to the button colours.
-    HBITMAP strip = CreateMappedBitmap(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE)),
-                                       bitmapId, 0, nullptr, 0);
+    const auto createMappedBitmap = SystemFunction<decltype(&CreateMappedBitmap)>("comctl32.dll", "CreateMappedBitmap");
+    HBITMAP strip = createMappedBitmap
+                        ? createMappedBitmap(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE)),
+                                             bitmapId, 0, nullptr, 0)
+                        : nullptr;
     if (!strip)
         return false;
     BITMAP info;
