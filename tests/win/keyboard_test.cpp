@@ -66,4 +66,15 @@ TEST_F(MainWindow, AcceleratorsRunOnlyCommandsThatHaveAHandler)
     EXPECT_TRUE(WaitForGone(dialog));
 }
 
+TEST_F(MainWindow, AltF4ClosesWithoutAsking)
+{
+    Open("WM_ALTF4");
+    SetForegroundWindow(frame);
+    PressKey(VK_F4, VK_MENU);
+
+    const Outcome outcome = program->Wait();
+    EXPECT_TRUE(outcome.finished);
+    EXPECT_EQ(outcome.exitCode, 0u);
+}
+
 }  // namespace
