@@ -61,14 +61,8 @@ bool Document::OnOpenDocument(const std::string& path)
 {
     // Others may read the file meanwhile, but not change it under us.
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ReportFailure("Failed to open document.");
+    if (!SerializeFile(file, true, "Failed to open document."))
         return false;
-    }
-    Archive archive(file, true);
-    Serialize(archive);
-    CloseHandle(file);
-    m_bModified = false;
     m_bPathWrittenHere = false;
     return true;
 }
@@ -76,11 +70,16 @@ bool Document::OnOpenDocument(const std::string& path)
 bool Document::OnSaveDocument(const std::string& path)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return SerializeFile(file, false, "Failed to save document.");
+}
+
+bool Document::SerializeFile(HANDLE file, bool loading, const char* failure)
+{
     if (file == INVALID_HANDLE_VALUE) {
-        ReportFailure("Failed to save document.");
+        ReportFailure(failure);
         return false;
     }
-    Archive archive(file, false);
+    Archive archive(file, loading);
     Serialize(archive);
     CloseHandle(file);
     m_bModified = false;

@@ -45,6 +45,8 @@ private:
     void OnFileSaveAs();
     // Asks for a name when path is empty; then writes the file and takes its name.
     bool DoSave(const std::string& path);
+    // Loads or stores the open file, or reports that it could not be opened.
+    bool SerializeFile(HANDLE file, bool loading, const char* failure);
     void ReportFailure(const char* message) const;
 
     static const MessageEntry entries[];
