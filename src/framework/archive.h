@@ -10,7 +10,6 @@ public:
     Archive(HANDLE file, bool loading) : m_file(file), m_loading(loading) {}
 
     bool IsLoading() const { return m_loading; }
-    bool IsStoring() const { return !m_loading; }
     HANDLE File() const { return m_file; }
 
 private:

@@ -13,7 +13,6 @@ class DataExchange {
 public:
     DataExchange(HWND dialog, bool saveAndValidate) : m_dialog(dialog), m_save(saveAndValidate) {}
 
-    bool Saving() const { return m_save; }
     // An edit box's whole text, however long.
     void Text(int id, std::string& value) const;
     // Binds the control the first time; later exchanges leave it alone.

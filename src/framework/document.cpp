@@ -52,7 +52,6 @@ void Document::SetPathName(const std::string& path)
 bool Document::OnNewDocument()
 {
     m_strPathName.clear();
-    m_bModified = false;
     m_bPathWrittenHere = false;
     return true;
 }
@@ -82,7 +81,6 @@ bool Document::SerializeFile(HANDLE file, bool loading, const char* failure)
     Archive archive(file, loading);
     Serialize(archive);
     CloseHandle(file);
-    m_bModified = false;
     return true;
 }
 

@@ -27,8 +27,6 @@ public:
     const std::string& GetPathName() const { return m_strPathName; }
     // The document now belongs to this file: its title becomes the file's display name.
     void SetPathName(const std::string& path);
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified) { m_bModified = modified; }
 
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const std::string& path);
@@ -55,7 +53,6 @@ private:
     View* m_pView = nullptr;
     std::string m_strTitle;
     std::string m_strPathName;
-    bool m_bModified = false;
     // Only a file this document itself wrote may be written again without asking.
     bool m_bPathWrittenHere = false;
 };

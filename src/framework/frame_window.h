@@ -26,7 +26,6 @@ public:
 
     HINSTANCE Instance() const;
     HACCEL Accelerators() const { return m_hAccel; }
-    View* GetActiveView() const { return m_pView; }
     void SetToolBar(ToolBar* bar) { m_pToolBar = bar; }
     void SetStatusBar(StatusBar* bar) { m_pStatusBar = bar; }
 

@@ -17,7 +17,6 @@ public:
     void Save(const Profile& profile) const;
     void Add(const std::string& path);
 
-    const std::vector<std::string>& Paths() const { return m_paths; }
 
 private:
     std::vector<std::string> m_paths;
